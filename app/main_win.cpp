@@ -1,3 +1,4 @@
-#include <windows.h>
+#include "app/start_sequence_win.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+// The program reads no command line.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return RunStartSequence(instance); }

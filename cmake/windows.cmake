@@ -3,10 +3,19 @@ set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -st
 
 add_library(merrowin_win STATIC
   text/files_win.cpp
+  app/main_window_win.cpp
+  app/main_window_controls_win.cpp
+  app/escape_close_win.cpp
+  app/window_access_win.cpp
+  app/startup_notice_win.cpp
+  app/start_sequence_win.cpp
 )
-target_link_libraries(merrowin_win PUBLIC merrowin_core)
+target_link_libraries(merrowin_win PUBLIC merrowin_core comctl32 user32 gdi32)
 
-add_executable(merrowin WIN32 app/main_win.cpp)
+# Icon, manifest and the notice dialog, for every program that opens the window.
+set(MERROWIN_RESOURCES ${PROJECT_SOURCE_DIR}/app/res/merrowin.rc)
+
+add_executable(merrowin WIN32 app/main_win.cpp app/probe_off.cpp ${MERROWIN_RESOURCES})
 target_link_libraries(merrowin PRIVATE merrowin_win)
 
 if(BUILD_TESTING)

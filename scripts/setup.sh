@@ -6,7 +6,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$here/wine-env.sh"
 
 packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine wine64 xvfb xauth xdotool x11-utils imagemagick locales fonts-wqy-microhei)
+          wine wine64 xvfb xauth xdotool x11-utils imagemagick locales fonts-wqy-microhei fonts-wine)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
@@ -28,12 +28,16 @@ if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
     as_root locale-gen >/dev/null
 fi
 
-stamp="$WINEPREFIX/.merrowin-prefix-1"
+stamp="$WINEPREFIX/.merrowin-prefix-2"
 if [ ! -f "$stamp" ]; then
     echo "setup: creating the Wine prefix $WINEPREFIX"
     mkdir -p "$MERROWIN_BUILD"
     DISPLAY= wineboot -i >/dev/null 2>&1
     DISPLAY= wine regedit /S "$(winepath -w "$here/wine-prefix.reg" 2>/dev/null)" >/dev/null 2>&1
+    # Wine draws the caption buttons with Marlett; without it they show as letters.
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    DISPLAY= wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+        /v 'Marlett (TrueType)' /d marlett.ttf /f >/dev/null 2>&1
     wineserver -w
     touch "$stamp"
 fi

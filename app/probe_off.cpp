@@ -1,0 +1,3 @@
+#include "app/probe.h"
+
+void ProbeEvent(const char*) {}

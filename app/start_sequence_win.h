@@ -1,0 +1,5 @@
+// The program's start sequence, message loop and end.
+#pragma once
+#include <windows.h>
+
+int RunStartSequence(HINSTANCE instance);
