@@ -8,6 +8,7 @@
 #include "app/main_window_win.h"
 #include "app/program_folder.h"
 #include "app/startup_notice_win.h"
+#include "console/runner_win.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ int RunStartSequence(HINSTANCE instance) {
     ListingLines.clear();
     std::atexit(ReleaseGlobals);
     if (!CreateMainWindow(instance)) return 0;
+    StopRunnerWhenWindowGone(MainWindow);
     if (OnMainWindowCreated() && IsWindow(MainWindow)) {
         if (!IsWindowVisible(MainWindow)) ShowWindow(MainWindow, SW_SHOW);
         SetForegroundWindow(MainWindow);

@@ -3,6 +3,8 @@ set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -st
 
 add_library(merrowin_win STATIC
   text/files_win.cpp
+  console/runner_win.cpp
+  console/responsive_wait_win.cpp
   app/main_window_win.cpp
   app/main_window_controls_win.cpp
   app/escape_close_win.cpp
@@ -23,3 +25,7 @@ if(BUILD_TESTING)
   include(GoogleTest)
   add_subdirectory(tests/win)
 endif()
+
+# Benchmarks: programs run by scripts/bench.sh, not tests.
+add_executable(runner_bench bench/runner_bench_win.cpp)
+target_link_libraries(runner_bench PRIVATE merrowin_win)

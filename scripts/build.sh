@@ -11,5 +11,10 @@ if [ ! -f "$build/win/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build/win" -DCMAKE_BUILD_TYPE=Release -Wno-dev \
           -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
 fi
-cmake --build "$build/native" -j "$jobs" -- --no-print-directory -s
-cmake --build "$build/win" -j "$jobs" -- --no-print-directory -s
+# Quiet when all is well; the compiler's words when it is not.
+for tree in native win; do
+    if ! cmake --build "$build/$tree" -j "$jobs" >"$build/$tree-build.log" 2>&1; then
+        cat "$build/$tree-build.log" >&2
+        exit 1
+    fi
+done
