@@ -20,6 +20,15 @@ set(MERROWIN_RESOURCES ${PROJECT_SOURCE_DIR}/app/res/merrowin.rc)
 add_executable(merrowin WIN32 app/main_win.cpp app/probe_off.cpp ${MERROWIN_RESOURCES})
 target_link_libraries(merrowin PRIVATE merrowin_win)
 
+# The stand-in console tool and the program that lays a simulated emulator folder.
+add_library(lsconsole_folder STATIC lsconsole/emulator_folder_win.cpp lsconsole/faults_win.cpp lsconsole/demo_folder_win.cpp)
+target_link_libraries(lsconsole_folder PUBLIC merrowin_win)
+add_executable(lsconsole lsconsole/main_win.cpp)
+target_link_libraries(lsconsole PRIVATE lsconsole_folder)
+add_executable(lay_demo_folder lsconsole/lay_demo_folder_win.cpp)
+target_link_libraries(lay_demo_folder PRIVATE lsconsole_folder)
+add_dependencies(lay_demo_folder lsconsole)
+
 if(BUILD_TESTING)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   include(GoogleTest)

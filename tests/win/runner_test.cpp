@@ -10,15 +10,9 @@
 #include "main_window_fixture_win.h"
 #include "text/files.h"
 #include "text/numbers.h"
+#include "test_folders_win.h"
 
 namespace {
-
-Text TestFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    Text p = path;
-    return p.substr(0, p.rfind('\\'));
-}
 
 // emit.exe lies beside the test; the runner finds it through the current directory.
 struct RunnerFixture : ::testing::Test {

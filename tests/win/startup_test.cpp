@@ -10,15 +10,9 @@
 #include "app/res/resource.h"
 #include "text/numbers.h"
 #include "text/text.h"
+#include "test_folders_win.h"
 
 namespace {
-
-Text TestFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    Text p = path;
-    return p.substr(0, p.rfind('\\'));
-}
 
 HWND FindWindowOf(DWORD processId, const char* className, const char* title) {
     for (int i = 0; i < 400; ++i) {
@@ -77,13 +71,6 @@ struct ProgramRun {
         DeleteFileA(probePath.c_str());
     }
 };
-
-Text TempFolder() {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    Text folder = temp;
-    return folder.substr(0, folder.size() - 1);
-}
 
 // Types the code into the notice and confirms it; nullptr leaves the hint as it is.
 void Confirm(HWND notice, const char* code) {
