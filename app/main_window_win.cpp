@@ -2,6 +2,7 @@
 
 #include "app/probe.h"
 #include "app/res/resource.h"
+#include "instances/refresh_instance_list.h"
 
 HWND MainWindow;
 
@@ -13,7 +14,7 @@ const char kClassName[] = "MerrowinMainWindow";
 
 void OnCommand(WORD id) {
     switch (id) {
-    default: break;
+    case IDB_REFRESH: RefreshInstanceList(); break;
     }
 }
 

@@ -13,6 +13,8 @@ add_library(merrowin_win STATIC
   app/start_sequence_win.cpp
 )
 target_link_libraries(merrowin_win PUBLIC merrowin_core comctl32 user32 gdi32)
+# The handlers in the portable library call the window, runner and file services back.
+target_link_libraries(merrowin_core INTERFACE merrowin_win)
 
 # Icon, manifest and the notice dialog, for every program that opens the window.
 set(MERROWIN_RESOURCES ${PROJECT_SOURCE_DIR}/app/res/merrowin.rc)

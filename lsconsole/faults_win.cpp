@@ -17,6 +17,7 @@ Faults ReadFaults(const Text& root) {
         else if (kind == "stderr") faults.toStderr = true;
         else if (kind == "zero") faults.zeroByte = true;
         else if (kind == "long-listing") words >> faults.extraInstances;
+        else if (kind == "trailer") std::getline(words >> std::ws, faults.trailer);
         else if (kind == "stop-after") words >> faults.stopIndex >> faults.stopAfter;
         else if (kind == "fail" || kind == "stuck") {
             AppFault fault{Text(), -1, Text()};

@@ -6,6 +6,7 @@
 //   stderr                replies go to standard error
 //   zero                  the listing carries a zero byte after its first line
 //   long-listing N        the listing adds N stopped instances from index 1000 on
+//   trailer TEXT          the listing ends with TEXT as a line of its own
 #pragma once
 #include <vector>
 
@@ -25,6 +26,7 @@ struct Faults {
     bool toStderr = false;
     bool zeroByte = false;
     int extraInstances = 0;
+    Text trailer;
 };
 
 Faults ReadFaults(const Text& root);

@@ -77,6 +77,7 @@ Text Listing(const Text& root, const Faults& faults) {
         if (faults.zeroByte && listing.find('\0') == Text::npos) listing += Text("\0", 1);
     }
     for (int k = 0; k < faults.extraInstances; ++k) listing += ListingLine({1000 + k, "extra" + IntToText(k), false});
+    if (!faults.trailer.empty()) listing += faults.trailer + "\r\n";
     return listing;
 }
 
