@@ -3,6 +3,8 @@
 #include "app/probe.h"
 #include "app/res/resource.h"
 #include "instances/refresh_instance_list.h"
+#include "removal/select_all_apps.h"
+#include "removal/slim_selected_instance.h"
 
 HWND MainWindow;
 
@@ -15,6 +17,8 @@ const char kClassName[] = "MerrowinMainWindow";
 void OnCommand(WORD id) {
     switch (id) {
     case IDB_REFRESH: RefreshInstanceList(); break;
+    case IDB_SELECT_ALL: SelectAllApps(); break;
+    case IDB_SLIM: SlimSelectedInstance(); break;
     }
 }
 
