@@ -29,6 +29,7 @@ LRESULT OnColorEdit(HDC dc) {
 }
 
 void OnDestroy() {
+    ProbeEvent("main window closing");  // the controls still exist here
     MainWindow = nullptr;
     PostQuitMessage(0);
 }

@@ -40,3 +40,6 @@ endif()
 # Benchmarks: programs run by scripts/bench.sh, not tests.
 add_executable(runner_bench bench/runner_bench_win.cpp)
 target_link_libraries(runner_bench PRIVATE merrowin_win)
+add_executable(app_bench bench/app_bench_win.cpp app/probe_off.cpp ${MERROWIN_RESOURCES})
+target_link_libraries(app_bench PRIVATE lsconsole_folder)
+add_dependencies(app_bench lsconsole)

@@ -10,3 +10,4 @@ trap '"$root/scripts/xvfb-stop.sh"' EXIT
 . "$root/scripts/wine-env.sh"
 cd "$MERROWIN_BUILD/win/tests/win"   # emit.exe lies here
 wine "$MERROWIN_BUILD/win/runner_bench.exe"
+wine "$MERROWIN_BUILD/win/app_bench.exe"
