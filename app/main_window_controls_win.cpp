@@ -11,6 +11,7 @@ HWND 开始精简按钮;
 HWND 状态编辑框;
 HWND 分组框1;
 HWND 选择框[AppCount + 1];
+HWND AppTooltip;
 
 namespace {
 
@@ -58,6 +59,26 @@ void CreateAppBoxes() {
     }
 }
 
+// Each box tells what its app is and what removing it risks. The tool is the box's
+// client area: Wine shows no tip for a tool given as a window handle here.
+void CreateAppTooltips(HWND window) {
+    AppTooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, nullptr,
+                                 nullptr);
+    SendMessageA(AppTooltip, TTM_SETMAXTIPWIDTH, 0, 320);  // lets the text break at its CR LF
+    for (const AppEntry& app : AppTable) {
+        Text text = AppTooltipText(app.number);
+        TOOLINFOA tool = {};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = 选择框[app.number];
+        tool.uId = static_cast<UINT_PTR>(app.number);
+        GetClientRect(tool.hwnd, &tool.rect);
+        tool.lpszText = &text[0];
+        SendMessageA(AppTooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
 }  // namespace
 
 void CreateMainWindowControls(HWND window) {
@@ -73,4 +94,5 @@ void CreateMainWindowControls(HWND window) {
     SendMessageA(状态编辑框, EM_SETLIMITTEXT, 0, 0);  // 0 lifts the default limit of 32K
     分组框1 = CreateControl(window, 0, "BUTTON", "", BS_GROUPBOX, 3, 225, 319, 266, IDG_APPS);
     CreateAppBoxes();
+    CreateAppTooltips(window);
 }

@@ -13,6 +13,7 @@ extern HWND 开始精简按钮;
 extern HWND 状态编辑框;
 extern HWND 分组框1;
 extern HWND 选择框[AppCount + 1];
+extern HWND AppTooltip;  // tooltips of the 33 boxes
 
 // Builds the window and all its controls, hidden.
 HWND CreateMainWindow(HINSTANCE instance);

@@ -136,3 +136,28 @@ TEST_F(WindowLayout, ListHasSixColumnsAndReportStyle) {
     EXPECT_EQ(RGB(255, 255, 255), static_cast<COLORREF>(SendMessageA(超级列表框1, LVM_GETBKCOLOR, 0, 0)));
     EXPECT_EQ(-1, ListSelectedRow());
 }
+
+TEST_F(WindowLayout, EveryAppBoxHasATooltipNamingItsRisk) {
+    const char* classes[] = {"可以删除", "谨慎删除：相关功能会失效", "不建议删除：会破坏系统核心功能"};
+    for (const AppEntry& app : AppTable) {
+        SCOPED_TRACE(app.caption);
+        char text[512] = {};
+        TOOLINFOA tool = {};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = 选择框[app.number];
+        tool.uId = static_cast<UINT_PTR>(app.number);
+        tool.lpszText = text;
+        SendMessageA(AppTooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+        Text tip = text;
+        EXPECT_EQ(Text(app.description) + "\r\n" + classes[static_cast<int>(app.risk)], tip);
+        EXPECT_GT(Text(app.description).size(), 4u);
+    }
+    EXPECT_EQ(AppCount, static_cast<int>(SendMessageA(AppTooltip, TTM_GETTOOLCOUNT, 0, 0)));
+    for (const char* core : {"Shell", "Telecom", "MediaProvider", "DocumentsUI", "ExternalStorageProvider"}) {
+        bool found = false;
+        for (const AppEntry& app : AppTable) {
+            if (Text(app.caption) == core) found = app.risk == AppRisk::BreaksCore;
+        }
+        EXPECT_TRUE(found) << core;
+    }
+}
