@@ -13,6 +13,7 @@
 #include "app/main_window_win.h"
 #include "app/program_folder.h"
 #include "app/window_access.h"
+#include "bench/bench_clock_win.h"
 #include "console/runner.h"
 #include "console/runner_win.h"
 #include "emulator/commands.h"
@@ -20,13 +21,6 @@
 #include "text/numbers.h"
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 template <typename F>
 double MedianMs(int runs, F f) {

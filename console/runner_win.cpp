@@ -11,9 +11,12 @@ namespace {
 HWND watchedWindow;
 
 bool ChildHasEnded(HANDLE process) {
-    // The handle, not the exit code: a child may end with the code 259 (STILL_ACTIVE) itself.
-    // A failed wait means there is no child to wait for.
-    return WaitForSingleObject(process, 0) != WAIT_TIMEOUT;
+    // The handle, not the exit code alone: a child may end with the code 259 (STILL_ACTIVE) itself.
+    DWORD wait = WaitForSingleObject(process, 0);
+    if (wait != WAIT_FAILED) return wait == WAIT_OBJECT_0;
+    DWORD code = 0;  // a failed query leaves 0: taken as ended
+    GetExitCodeProcess(process, &code);
+    return code != STILL_ACTIVE;
 }
 
 bool ReadChunk(HANDLE pipe, unsigned long count, Text& chunk) {

@@ -32,8 +32,13 @@ Text RawArguments() {
 // Appends the command to the log and returns how many commands it now holds.
 int LogCommand(const Text& root, const Text& command) {
     Text path = root + "\\lsconsole.log";
-    HANDLE log = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                             0, nullptr);
+    HANDLE log = INVALID_HANDLE_VALUE;
+    // Another instance of the tool may be reading the log this moment: try again briefly.
+    for (int attempt = 0; attempt < 100 && log == INVALID_HANDLE_VALUE; ++attempt) {
+        log = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0,
+                          nullptr);
+        if (log == INVALID_HANDLE_VALUE) Sleep(10);
+    }
     Text line = command + "\r\n";
     DWORD written = 0;
     WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);

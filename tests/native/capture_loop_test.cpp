@@ -70,12 +70,17 @@ TEST(CaptureLoop, StopsAtTheFirstEmptyPollAfterTheEnd) {
     EXPECT_EQ(1u, child.polls.size());  // no poll beyond the first empty one after the end
 }
 
-TEST(CaptureLoop, StopsWhenThePipeBreaksOrAReadFails) {
+TEST(CaptureLoop, ABrokenPipeEndsTheLoopOnlyWithTheChild) {
     ScriptedChild broken;
-    broken.polls = {1, -1};
+    broken.polls = {1, -1, -1, -1, -1};
     broken.chunks = {"x"};
-    broken.endAnswers = {false};
+    broken.endAnswers = {false, false, true};
     EXPECT_EQ("x", CaptureOutput(broken.Io()));
+    EXPECT_EQ(3, broken.idles);  // after the read, then twice while the child still ran
+    EXPECT_TRUE(broken.polls.empty());
+}
+
+TEST(CaptureLoop, StopsWhenAReadFails) {
 
     ScriptedChild failing;
     failing.polls = {5, 5, 5};
