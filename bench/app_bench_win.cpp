@@ -37,8 +37,7 @@ double MedianMs(int runs, F f) {
 Text BenchFolder() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    Text p = path;
-    return p.substr(0, p.rfind('\\'));
+    return FolderOfPath(path);
 }
 
 void LayRunningInstances(const Text& root, int n) {

@@ -4,8 +4,7 @@ Text CaptureOutput(const RunnerIo& io) {
     Text captured;
     bool endSeen = false;
     while (!io.abandon()) {
-        unsigned long available = 0;
-        io.peek(available);  // a broken pipe reports nothing available
+        unsigned long available = io.peek();
         if (available > 0) {
             Text chunk;
             if (!io.read(available, chunk)) break;

@@ -6,8 +6,8 @@
 #include "text/text.h"
 
 struct RunnerIo {
-    // Bytes waiting in the pipe; false once the pipe is broken.
-    std::function<bool(unsigned long& available)> peek;
+    // Bytes waiting in the pipe; 0 when none are, or the pipe is broken.
+    std::function<unsigned long()> peek;
     // Reads that many bytes and gives them as text; false on a failed read.
     std::function<bool(unsigned long count, Text& chunk)> read;
     std::function<bool()> childEnded;

@@ -30,11 +30,9 @@ bool ReadChunk(HANDLE pipe, unsigned long count, Text& chunk) {
 
 RunnerIo PipeIo(HANDLE pipe, HANDLE process, HANDLE timer) {
     RunnerIo io;
-    io.peek = [pipe](unsigned long& available) {
+    io.peek = [pipe]() -> unsigned long {
         DWORD total = 0;
-        bool open = PeekNamedPipe(pipe, nullptr, 0, nullptr, &total, nullptr) != 0;
-        available = total;
-        return open;
+        return PeekNamedPipe(pipe, nullptr, 0, nullptr, &total, nullptr) ? total : 0;
     };
     io.read = [pipe](unsigned long count, Text& chunk) { return ReadChunk(pipe, count, chunk); };
     io.childEnded = [process] { return ChildHasEnded(process); };

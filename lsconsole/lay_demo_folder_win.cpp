@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "app/program_folder.h"
 #include "lsconsole/demo_folder_win.h"
 
 int main(int argc, char** argv) {
@@ -13,9 +14,7 @@ int main(int argc, char** argv) {
     }
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    Text toolFolder = self;
-    toolFolder.resize(toolFolder.rfind('\\'));
-    if (!LayEmulatorFolder(argv[1], DemoInstances(), toolFolder)) {
+    if (!LayEmulatorFolder(argv[1], DemoInstances(), FolderOfPath(self))) {
         std::fprintf(stderr, "lay_demo_folder: could not lay %s\n", argv[1]);
         return 1;
     }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "app/program_folder.h"
 #include "lsconsole/emulator_folder_win.h"
 #include "lsconsole/faults_win.h"
 #include "text/files.h"
@@ -15,8 +16,7 @@ namespace {
 Text ToolFolder() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    Text p = path;
-    return p.substr(0, p.rfind('\\'));
+    return FolderOfPath(path);
 }
 
 // The raw arguments: everything after the program's own name.

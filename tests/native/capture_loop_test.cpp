@@ -18,11 +18,10 @@ struct ScriptedChild {
 
     RunnerIo Io() {
         RunnerIo io;
-        io.peek = [this](unsigned long& available) {
+        io.peek = [this]() -> unsigned long {
             long next = polls.empty() ? 0 : polls.front();
             if (!polls.empty()) polls.pop_front();
-            available = next > 0 ? static_cast<unsigned long>(next) : 0;
-            return next >= 0;
+            return next > 0 ? static_cast<unsigned long>(next) : 0;  // a broken pipe reports nothing
         };
         io.read = [this](unsigned long, Text& chunk) {
             if (readFails) return false;

@@ -2,11 +2,12 @@
 
 #include <windows.h>
 
+#include "app/program_folder.h"
+
 Text TestFolder() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    Text p = path;
-    return p.substr(0, p.rfind('\\'));
+    return FolderOfPath(path);
 }
 
 Text TempFolder() {
