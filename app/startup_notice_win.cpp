@@ -7,6 +7,7 @@
 #include "app/probe.h"
 #include "app/program_folder.h"
 #include "app/res/resource.h"
+#include "app/window_text_win.h"
 
 const char AccessCode[] = "36tk";
 
@@ -28,9 +29,7 @@ void OnNoticeInit(HWND dialog) {
 }
 
 void OnNoticeConfirm(HWND dialog) {
-    HWND input = GetDlgItem(dialog, IDE_NOTICE_INPUT);
-    enteredCode.assign(static_cast<size_t>(GetWindowTextLengthA(input)) + 1, '\0');
-    enteredCode.resize(static_cast<size_t>(GetWindowTextA(input, &enteredCode[0], static_cast<int>(enteredCode.size()))));
+    enteredCode = WindowText(GetDlgItem(dialog, IDE_NOTICE_INPUT));
     EndDialog(dialog, IDOK);
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/main_window_win.h"
 #include "app/window_access.h"
+#include "app/window_text_win.h"
 
 namespace {
 constexpr int kColumnCount = 6;
@@ -73,9 +74,7 @@ bool AppIsTicked(int k) {
 
 Text AppCaption(int k) {
     if (MainWindowGone() || !IsAppNumber(k)) return Text();
-    Text caption(static_cast<size_t>(GetWindowTextLengthA(选择框[k])) + 1, '\0');
-    caption.resize(static_cast<size_t>(GetWindowTextA(选择框[k], &caption[0], static_cast<int>(caption.size()))));
-    return caption;
+    return WindowText(选择框[k]);
 }
 
 void AppTick(int k) {

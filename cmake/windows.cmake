@@ -9,6 +9,7 @@ add_library(merrowin_win STATIC
   app/main_window_controls_win.cpp
   app/escape_close_win.cpp
   app/window_access_win.cpp
+  app/window_text_win.cpp
   app/startup_notice_win.cpp
   app/start_sequence_win.cpp
 )

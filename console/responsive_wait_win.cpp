@@ -1,7 +1,5 @@
 #include "console/responsive_wait_win.h"
 
-#include "app/handle_win.h"
-
 void ProcessPendingEvents() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE) && message.message != WM_QUIT) {
@@ -19,7 +17,7 @@ void PumpPendingInput() {
     if (GetInputState()) ProcessPendingEvents();
 }
 
-void WaitResponsiveOn(HANDLE timer, DWORD milliseconds) {
+void WaitResponsive(HANDLE timer, DWORD milliseconds) {
     LARGE_INTEGER due;
     due.QuadPart = static_cast<LONGLONG>(-static_cast<double>(milliseconds) * 10000.0);  // relative, 100 ns units
     if (!timer || !SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE)) {
@@ -30,9 +28,4 @@ void WaitResponsiveOn(HANDLE timer, DWORD milliseconds) {
     while (MsgWaitForMultipleObjects(1, &timer, FALSE, INFINITE, 0xFF) == WAIT_OBJECT_0 + 1) {
         ProcessPendingEvents();
     }
-}
-
-void WaitResponsive(DWORD milliseconds) {
-    Handle timer(CreateWaitableTimerA(nullptr, FALSE, nullptr));
-    WaitResponsiveOn(timer.get(), milliseconds);
 }

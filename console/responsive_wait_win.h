@@ -6,7 +6,6 @@
 void ProcessPendingEvents();
 // Processes pending events only when mouse or keyboard input is queued.
 void PumpPendingInput();
-// Waits about `milliseconds`, handling window events that arrive meanwhile.
-void WaitResponsive(DWORD milliseconds);
-// The same on a waitable timer the caller keeps for a series of waits.
-void WaitResponsiveOn(HANDLE timer, DWORD milliseconds);
+// Waits about `milliseconds` on the caller's waitable timer, handling window
+// events that arrive meanwhile. The caller keeps one timer for a series of waits.
+void WaitResponsive(HANDLE timer, DWORD milliseconds);

@@ -39,7 +39,7 @@ RunnerIo PipeIo(HANDLE pipe, HANDLE process, HANDLE timer) {
     io.abandon = [] { return watchedWindow != nullptr && !IsWindow(watchedWindow); };
     io.idle = [timer] {
         PumpPendingInput();
-        WaitResponsiveOn(timer, 1);
+        WaitResponsive(timer, 1);
     };
     return io;
 }

@@ -20,6 +20,13 @@ bool ArgumentsFail(int conditionType, int resultType, Text& message) {
     return true;
 }
 
+// A line without the field asked for ends the question.
+bool LacksResultField(const Text& line, const ListingRecord& record, int resultType, Text& message) {
+    if (resultType <= static_cast<int>(record.size())) return false;
+    message = "取模拟器信息失败，当前结果：" + line;
+    return true;
+}
+
 Text ResultOf(const Text& line, int lineNumber, const ListingRecord& record, int resultType) {
     if (resultType == -1) return line;
     if (resultType == 0) return IntToText(lineNumber);
@@ -34,20 +41,14 @@ Text ByLineNumber(const TextArray& lines, const Text& conditionText, int resultT
     }
     const Text& line = lines[static_cast<size_t>(n - 1)];
     ListingRecord record = ParseListingRecord(line);
-    if (resultType > static_cast<int>(record.size())) {
-        message = "取模拟器信息失败，当前结果：" + line;
-        return Text();
-    }
+    if (LacksResultField(line, record, resultType, message)) return Text();
     return ResultOf(line, n, record, resultType);
 }
 
 Text ByField(const TextArray& lines, const Text& conditionText, int conditionType, int resultType, Text& message) {
     for (size_t i = 0; i < lines.size(); ++i) {
         ListingRecord record = ParseListingRecord(lines[i]);
-        if (resultType > static_cast<int>(record.size())) {
-            message = "取模拟器信息失败，当前结果：" + lines[i];
-            return Text();
-        }
+        if (LacksResultField(lines[i], record, resultType, message)) return Text();
         // A line without the compared field does not match, not even an empty condition.
         if (conditionType <= static_cast<int>(record.size()) && Equal(RecordField(record, conditionType), conditionText)) {
             return ResultOf(lines[i], static_cast<int>(i + 1), record, resultType);

@@ -28,10 +28,9 @@ Text ConfigText(const InstanceLayout& i) {
     return config;
 }
 
-bool LayPartition(const Text& instanceFolder) {
+bool LayPartition(const Text& root, int index) {
     for (const AppEntry& app : AppTable) {
-        Text folder = instanceFolder + app.systemFolder + app.caption;
-        for (char& c : folder) c = c == '/' ? '\\' : c;
+        Text folder = PartitionPath(root, index, Text(app.systemFolder) + app.caption);
         std::error_code error;
         std::filesystem::create_directories(folder, error);
         if (error || !WriteTextFile(folder + "\\" + app.caption + ".apk", "apk")) return false;
@@ -42,7 +41,7 @@ bool LayPartition(const Text& instanceFolder) {
 bool LayInstance(const Text& root, const InstanceLayout& i) {
     Text folder = InstanceFolder(root, i.index);
     CreateDirectoryA(folder.c_str(), nullptr);
-    if (!WriteTextFile(ConfigPath(root, i.index), ConfigText(i)) || !LayPartition(folder)) return false;
+    if (!WriteTextFile(ConfigPath(root, i.index), ConfigText(i)) || !LayPartition(root, i.index)) return false;
     if (i.running && !WriteTextFile(RunningMarkerPath(root, i.index), "")) return false;
     return !i.diskFile || WriteTextFile(folder + "\\system.vmdk", "vmdk");
 }

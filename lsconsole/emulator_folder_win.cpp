@@ -38,6 +38,12 @@ Text Utf8ToAnsi(const Text& utf8) { return Convert(utf8, CP_UTF8, 936); }
 Text AnsiToUtf8(const Text& ansi) { return Convert(ansi, 936, CP_UTF8); }
 
 Text InstanceFolder(const Text& root, int index) { return root + "\\vms\\lsvm" + IntToText(index); }
+Text PartitionPath(const Text& root, int index, const Text& instancePath) {
+    Text path = InstanceFolder(root, index) + instancePath;
+    for (char& c : path) c = c == '/' ? '\\' : c;
+    return path;
+}
+
 Text RunningMarkerPath(const Text& root, int index) { return root + "\\vms\\config\\lsvm" + IntToText(index) + ".running"; }
 Text ConfigPath(const Text& root, int index) { return root + "\\vms\\config\\lsvm" + IntToText(index) + ".config"; }
 

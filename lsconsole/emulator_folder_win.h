@@ -17,6 +17,8 @@ struct SimulatedInstance {
 // The instances in index order, as their configuration files show them.
 std::vector<SimulatedInstance> ListSimulatedInstances(const Text& root);
 Text InstanceFolder(const Text& root, int index);
+// The folder on disk that an instance's path such as "/system/app/Gallery2" names.
+Text PartitionPath(const Text& root, int index, const Text& instancePath);
 Text RunningMarkerPath(const Text& root, int index);
 Text ConfigPath(const Text& root, int index);
 // The value of a "key": "value" line of a configuration file, or empty.

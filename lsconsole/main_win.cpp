@@ -98,8 +98,7 @@ Text RemoveFolder(const Text& root, int index, const Text& target) {
         if (target.compare(0, b.size(), b) == 0 && IsSafeAppName(target.substr(b.size()))) folder = target;
     }
     if (folder.empty()) return "rm: " + target + ": Operation not permitted\r\n";
-    Text path = InstanceFolder(root, index) + folder;
-    for (char& c : path) c = c == '/' ? '\\' : c;
+    Text path = PartitionPath(root, index, folder);
     std::error_code error;
     if (!std::filesystem::is_directory(path, error)) return "rm: " + target + ": No such file or directory\r\n";
     std::filesystem::remove_all(path, error);

@@ -39,7 +39,5 @@ void EmulatorFolderFixture::WriteFaults(const Text& faults) {
 TextArray EmulatorFolderFixture::ToolLog() { return Split(BytesToText(ReadWholeFile(root + "\\lsconsole.log")), "\r\n"); }
 
 bool EmulatorFolderFixture::AppFolderExists(int index, int k) {
-    Text folder = InstanceFolder(root, index) + AppEntryOf(k).systemFolder + AppEntryOf(k).caption;
-    for (char& c : folder) c = c == '/' ? '\\' : c;
-    return FileExists(folder);
+    return FileExists(PartitionPath(root, index, Text(AppEntryOf(k).systemFolder) + AppEntryOf(k).caption));
 }

@@ -4,6 +4,8 @@
 
 // Processes messages for about `ms` milliseconds.
 void PumpFor(DWORD ms);
+// A mouse event at a point of the screen, in the absolute coordinates SendInput takes.
+INPUT MouseInput(POINT screen, DWORD flags);
 // A left click at a point of the screen.
 void ClickAt(POINT screen);
 // A left click at a point given relative to a window's client area.

@@ -2,6 +2,7 @@
 // directory, to the file that MERROWIN_PROBE names. When the window closes,
 // the list's rows and the log's text are appended as well.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -9,23 +10,20 @@
 #include "app/probe.h"
 #include "app/main_window_win.h"
 #include "app/window_access.h"
+#include "app/window_text_win.h"
 
 namespace {
 
-Text WindowLogText() {
-    Text text(static_cast<size_t>(GetWindowTextLengthA(状态编辑框)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(状态编辑框, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
 
 void DumpWindow(FILE* file) {
-    for (int row = 0; !ListGetText(row, 0).empty() || !ListGetText(row, 2).empty(); ++row) {
+    int rows = static_cast<int>(SendMessageA(超级列表框1, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
         std::fprintf(file, "row");
         for (int column = 0; column < 6; ++column) std::fprintf(file, "\t%s", ListGetText(row, column).c_str());
         std::fprintf(file, "\n");
     }
     Text log;
-    for (char c : WindowLogText()) log += c == '\r' ? "\\r" : c == '\n' ? "\\n" : Text(1, c);
+    for (char c : WindowText(状态编辑框)) log += c == '\r' ? "\\r" : c == '\n' ? "\\n" : Text(1, c);
     std::fprintf(file, "log\t%s\n", log.c_str());
 }
 

@@ -68,15 +68,6 @@ LRESULT CALLBACK CountPaints(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-INPUT MouseAt(POINT p, DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
-    return input;
-}
-
 POINT AppBoxPoint(int k) {
     POINT p = {40, AppBoxHeight / 2};
     ClientToScreen(选择框[k], &p);
@@ -86,7 +77,7 @@ POINT AppBoxPoint(int k) {
 // Fired by timers while a command runs: the test's interaction with the window.
 void CALLBACK ClickDuringRun(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    INPUT inputs[] = {MouseAt(AppBoxPoint(7), MOUSEEVENTF_LEFTDOWN), MouseAt(AppBoxPoint(7), MOUSEEVENTF_LEFTUP)};
+    INPUT inputs[] = {MouseInput(AppBoxPoint(7), MOUSEEVENTF_LEFTDOWN), MouseInput(AppBoxPoint(7), MOUSEEVENTF_LEFTUP)};
     SendInput(2, inputs, sizeof(INPUT));
 }
 
@@ -94,7 +85,7 @@ void CALLBACK MoveAndPaintDuringRun(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     paints = 0;
     InvalidateRect(MainWindow, nullptr, TRUE);
-    INPUT move = MouseAt(AppBoxPoint(7), MOUSEEVENTF_MOVE);
+    INPUT move = MouseInput(AppBoxPoint(7), MOUSEEVENTF_MOVE);
     SendInput(1, &move, sizeof(INPUT));
     SetTimer(nullptr, 0, 200, ClickDuringRun);
 }

@@ -4,6 +4,7 @@
 
 #include "app/res/resource.h"
 #include "app/window_access.h"
+#include "app/window_text_win.h"
 #include "main_window_fixture_win.h"
 
 namespace {
@@ -16,11 +17,7 @@ LRESULT CALLBACK CountClicks(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-Text LogText() {
-    Text text(static_cast<size_t>(GetWindowTextLengthA(状态编辑框)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(状态编辑框, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
+Text LogText() { return WindowText(状态编辑框); }
 
 RECT ListRowRect(int row) {
     RECT r = {};

@@ -4,6 +4,7 @@
 
 #include "app/res/resource.h"
 #include "app/window_access.h"
+#include "app/window_text_win.h"
 #include "main_window_fixture_win.h"
 
 namespace {
@@ -13,12 +14,6 @@ RECT RectInParent(HWND control) {
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-Text WindowText(HWND window) {
-    char buffer[256] = {};
-    GetWindowTextA(window, buffer, sizeof buffer);
-    return buffer;
 }
 
 void ExpectPlace(HWND control, int left, int top, int width, int height) {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/window_access.h"
+#include "app/window_text_win.h"
 #include "console/runner_win.h"
 #include "input_win.h"
 
@@ -50,11 +51,7 @@ int WindowWithEmulator::RowCount() {
     return MainWindowGone() ? 0 : static_cast<int>(SendMessageA(超级列表框1, LVM_GETITEMCOUNT, 0, 0));
 }
 
-Text WindowWithEmulator::LogText() {
-    Text text(static_cast<size_t>(GetWindowTextLengthA(状态编辑框)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(状态编辑框, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
+Text WindowWithEmulator::LogText() { return WindowText(状态编辑框); }
 
 void WindowWithEmulator::AnswerNextWarning(Text* text) {
     warningText = text;
